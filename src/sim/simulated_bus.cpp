@@ -151,8 +151,18 @@ std::optional<std::vector<std::string>> SimulatedHidBus::InterfacePaths() {
   return paths;
 }
 
+void SimulatedHidBus::ScriptCounts(const std::vector<int>& counts) {
+  std::lock_guard lock(mutex_);
+  count_script_.assign(counts.rbegin(), counts.rend());
+}
+
 int SimulatedHidBus::CountOpenable() {
   std::lock_guard lock(mutex_);
+  if (!count_script_.empty()) {
+    const int scripted = count_script_.back();
+    count_script_.pop_back();
+    return scripted;
+  }
   UpdatePresence();
   return static_cast<int>(std::count_if(interfaces_.begin(), interfaces_.end(), [](const auto& i) {
     return i.present && i.spec.openable && !i.spec.path_query_fails;

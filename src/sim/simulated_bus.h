@@ -61,6 +61,10 @@ class SimulatedHidBus : public HidBackend {
   void set_restart_delay_ms(int ms) { restart_delay_us_ = int64_t{ms} * 1000; }
   void ArmFaults(const SimFaults& faults);
 
+  // The next interface counts, one per CountOpenable call, before the real ones
+  // resume: for counts that flicker while a device settles.
+  void ScriptCounts(const std::vector<int>& counts);
+
   // An input report from the mouse, taken by the next ReadInput.
   void QueueInputReport(const std::vector<uint8_t>& report);
 
@@ -109,6 +113,7 @@ class SimulatedHidBus : public HidBackend {
   HidHandle next_handle_ = 100;
   std::vector<SimReport> log_;
   std::vector<std::vector<uint8_t>> input_queue_;
+  std::vector<int> count_script_;
   SimFaults faults_;
   int transfers_since_armed_ = 0;
   int64_t restart_delay_us_ = 2'000'000;

@@ -12,8 +12,8 @@
 namespace kvrm::test {
 namespace {
 
-using ::testing::ElementsAre;
 using ::testing::Each;
+using ::testing::ElementsAre;
 
 class CommandLayerTest : public SimFixture {
  protected:
