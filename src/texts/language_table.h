@@ -19,4 +19,7 @@ class LanguageTable {
   std::map<std::string, std::string> entries_;  // keys stored in lower case
 };
 
+// The form in which keys and section names compare: ASCII letters in lower case.
+std::string FoldKey(std::string_view key);
+
 }  // namespace kvrm
