@@ -1,19 +1,15 @@
 #include "sim/simulation.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "common/file_io.h"
+#include "common/resources.h"
 
 namespace kvrm {
 namespace {
 
 bool ValidVariant(std::string_view v) { return v == "4210C" || v == "4230C"; }
-
-void StoreChecksum(ConfigImage& image, int begin, int checksum) {
-  uint8_t sum = 0;
-  for (int a = begin; a < checksum; ++a) sum += image[static_cast<size_t>(a)];
-  image[static_cast<size_t>(checksum)] = sum ^ 0x5A;
-}
 
 }  // namespace
 
@@ -51,18 +47,12 @@ OptionParse ParseSimulationOption(std::string_view arg, std::string_view next,
   return OptionParse::kNotMine;
 }
 
-ConfigImage SimulatorStartImage(std::string_view) {
+ConfigImage SimulatorStartImage(std::string_view variant) {
+  // A new mouse leaves the factory in configuration 1.
+  const std::string name = "KVRM" + std::string(variant == "4230C" ? "4230C" : "4210C") + "Data_Cfg1";
   ConfigImage image{};
-  image[0] = 0x7A;
-  image[1] = 0x5C;
-  image[2] = 0x08;
-  image[3] = 0xB8;
-  StoreChecksum(image, 0, 163);
-  StoreChecksum(image, 164, 191);
-  StoreChecksum(image, 192, 240);
-  StoreChecksum(image, 241, 289);
-  StoreChecksum(image, 290, 338);
-  image[495] = 0xE0;
+  const auto resource = FindResource(kRcData, name);
+  std::copy_n(resource.begin(), std::min(resource.size(), kImageSize), image.begin());
   return image;
 }
 

@@ -25,7 +25,7 @@ enum class OptionParse { kNotMine, kTaken, kTakenWithNext, kError };
 OptionParse ParseSimulationOption(std::string_view arg, std::string_view next,
                                   SimulationOptions* options, std::string* error);
 
-// The image a simulated mouse of that variant starts from.
+// The image a simulated mouse of that variant starts from: factory configuration 1.
 ConfigImage SimulatorStartImage(std::string_view variant);
 
 // A simulated bus with the mouse plugged in, its memory taken from --sim-image

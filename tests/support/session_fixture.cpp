@@ -2,6 +2,17 @@
 
 namespace kvrm::test {
 
+void SessionFixture::SetUp() {
+  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+  data_folder = std::filesystem::path(::testing::TempDir()) / "kvrm-tests" /
+                (std::string(info->test_suite_name()) + "." + info->name());
+  std::filesystem::remove_all(data_folder);
+  backups = std::make_unique<BackupStore>(data_folder / "backups");
+  session.set_backup_store(backups.get());
+}
+
+void SessionFixture::TearDown() { std::filesystem::remove_all(data_folder); }
+
 void SessionFixture::PlugMouse(uint8_t variant_code) {
   mouse = &bus.AddMouse(variant_code,
                         SimulatorStartImage(variant_code >= 0x40 ? "4210C" : "4230C"));

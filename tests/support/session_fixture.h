@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
+#include <memory>
 
 #include <string>
 #include <vector>
@@ -54,6 +56,8 @@ class SessionFixture : public ::testing::Test {
   // Plugs the mouse in and ticks until it has been read.
   void StartWithMouse(uint8_t variant_code = kVariantCode4210C);
   int CountSent(const std::string& prefix);
+  void SetUp() override;
+  void TearDown() override;
 
   VirtualClock clock;
   SimulatedHidBus bus{clock};
@@ -61,6 +65,9 @@ class SessionFixture : public ::testing::Test {
   ManualScheduler scheduler;
   RecordingObserver observer;
   DeviceSession session{bus, clock, busy, scheduler, observer};
+  // A fresh folder per test, holding the backups.
+  std::filesystem::path data_folder;
+  std::unique_ptr<BackupStore> backups;
   SimulatedMouse* mouse = nullptr;
 };
 
