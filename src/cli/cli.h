@@ -8,20 +8,25 @@
 #include "device/command_layer.h"
 #include "device/device_link.h"
 #include "device/hid_backend.h"
+#include "image/device_session.h"
 
 namespace kvrm::cli {
 
 enum ExitCode { kOk = 0, kNoMouse = 1, kUsage = 2, kFailed = 3 };
 
-// What every command works with: the HID bus (real or simulated) and the link
-// and command layer over it.
+// What every command works with: the HID bus (real or simulated) and the
+// device session over it.
 struct Context {
   HidBackend& backend;
-  DeviceLink& link;
-  CommandLayer& commands;
+  DeviceSession& session;
   bool json = false;
   std::ostream& out;
   std::ostream& err;
+  // Messages the session showed while the command ran, in the user's words.
+  std::vector<std::string>& messages;
+
+  DeviceLink& link() { return session.link(); }
+  CommandLayer& commands() { return session.commands(); }
 };
 
 struct Command {
@@ -40,5 +45,15 @@ int Fail(Context& ctx, int code, const std::string& message);
 
 // Finds the mouse among the accepted ids; false (with the message) when absent.
 bool OpenMouse(Context& ctx);
+
+// Finds, identifies and reads the mouse as the window does when it arrives;
+// false (with the message) when no usable mouse is there.
+bool ReadMouse(Context& ctx);
+
+// Prints the messages the session showed on stderr and forgets them; true if
+// there were any.
+bool ReportMessages(Context& ctx);
+
+void AddImageCommands(std::vector<Command>& table);
 
 }  // namespace kvrm::cli

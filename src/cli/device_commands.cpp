@@ -33,7 +33,7 @@ int List(Context& ctx, const std::vector<std::string>& args) {
                        ctx.backend.GetCapabilities(handle, &caps);
     ctx.backend.Close(handle);
     if (!known) continue;
-    for (const DeviceId& id : ctx.link.accepted_ids()) {
+    for (const DeviceId& id : ctx.link().accepted_ids()) {
       if (id.vendor_id != attributes.vendor_id || id.product_id != attributes.product_id) continue;
       found.push_back({{"path", path},
                        {"vendor_id", Hex4(attributes.vendor_id)},
@@ -61,7 +61,7 @@ int List(Context& ctx, const std::vector<std::string>& args) {
 int Info(Context& ctx, const std::vector<std::string>& args) {
   if (!args.empty()) return Fail(ctx, kUsage, "info takes no arguments");
   if (!OpenMouse(ctx)) return kNoMouse;
-  const auto reply = Identify(ctx.commands);
+  const auto reply = Identify(ctx.commands());
   if (!reply) return Fail(ctx, kFailed, "the mouse does not take commands");
   if (!reply->valid()) return Fail(ctx, kFailed, "the mouse did not answer the identify command");
   const ChipVariant variant = VariantForIdentifyCode(reply->code, 0);
@@ -70,18 +70,18 @@ int Info(Context& ctx, const std::vector<std::string>& args) {
   if (ctx.json) {
     ctx.out << nlohmann::json{{"variant", VariantName(variant)},
                               {"identify_code", code},
-                              {"vendor_id", Hex4(ctx.link.device_vendor_id())},
-                              {"product_id", Hex4(ctx.link.device_product_id())},
-                              {"input_report_length", ctx.link.input_report_length()},
-                              {"feature_report_length", ctx.link.feature_report_length()}}
+                              {"vendor_id", Hex4(ctx.link().device_vendor_id())},
+                              {"product_id", Hex4(ctx.link().device_product_id())},
+                              {"input_report_length", ctx.link().input_report_length()},
+                              {"feature_report_length", ctx.link().feature_report_length()}}
                    .dump(2)
             << "\n";
   } else {
     ctx.out << "Mouse " << VariantName(variant) << " (identify code " << code << ")\n"
-            << "Vendor id " << Hex4(ctx.link.device_vendor_id()) << ", product id "
-            << Hex4(ctx.link.device_product_id()) << "\n"
-            << "Reports: input " << ctx.link.input_report_length() << " bytes, feature "
-            << ctx.link.feature_report_length() << " bytes\n";
+            << "Vendor id " << Hex4(ctx.link().device_vendor_id()) << ", product id "
+            << Hex4(ctx.link().device_product_id()) << "\n"
+            << "Reports: input " << ctx.link().input_report_length() << " bytes, feature "
+            << ctx.link().feature_report_length() << " bytes\n";
   }
   return kOk;
 }
@@ -90,7 +90,7 @@ int Read(Context& ctx, const std::vector<std::string>& args) {
   if (args.size() != 1) return Fail(ctx, kUsage, "read needs one FILE");
   if (!OpenMouse(ctx)) return kNoMouse;
   ConfigImage image;
-  if (!ctx.commands.ReadBlock(0, kImageSize, image)) {
+  if (!ctx.commands().ReadBlock(0, kImageSize, image)) {
     return Fail(ctx, kFailed, "the mouse does not take commands");
   }
   std::string error;
@@ -111,9 +111,25 @@ int Fail(Context& ctx, int code, const std::string& message) {
 }
 
 bool OpenMouse(Context& ctx) {
-  if (ctx.link.SearchAcceptedIds() && ctx.link.DevicePresent()) return true;
+  if (ctx.link().SearchAcceptedIds() && ctx.link().DevicePresent()) return true;
   Fail(ctx, kNoMouse, "no mouse found");
   return false;
+}
+
+bool ReadMouse(Context& ctx) {
+  ctx.session.Start();
+  ctx.session.DevTimerTimer();
+  ctx.messages.clear();
+  if (ctx.session.DevicePresent() && ctx.session.chip_variant() != ChipVariant::kNone) return true;
+  Fail(ctx, kNoMouse, ctx.session.DevicePresent() ? "the mouse was not accepted" : "no mouse found");
+  return false;
+}
+
+bool ReportMessages(Context& ctx) {
+  for (const auto& m : ctx.messages) ctx.err << "kvrmctl: " << m << "\n";
+  const bool any = !ctx.messages.empty();
+  ctx.messages.clear();
+  return any;
 }
 
 void AddDeviceCommands(std::vector<Command>& table) {

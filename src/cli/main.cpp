@@ -8,15 +8,38 @@
 #include "device/busy_window.h"
 #include "device/clock.h"
 #include "device/platform_hid.h"
+#include "device/timer_scheduler.h"
+#include "image/backup_store.h"
+#include "image/device_session.h"
+#include "common/data_folder.h"
 #include "sim/simulation.h"
+#include "texts/language_set.h"
 
 namespace {
 
 using kvrm::cli::Command;
 
+// Shows the session's messages as the first language words them.
+class CliObserver : public kvrm::SessionObserver {
+ public:
+  CliObserver(const kvrm::LanguageSet& texts, std::vector<std::string>& messages)
+      : texts_(texts), messages_(messages) {}
+  void ShowMessage(std::string_view key) override { messages_.push_back(texts_.LanguageText(key)); }
+  void ShowNoDeviceMessage() override {
+    const std::string second = texts_.LanguageText("Str101");
+    messages_.push_back(texts_.LanguageText("Str100") + (second.empty() ? "" : ". " + second));
+  }
+  void ShowFixedMessage(const std::string& text) override { messages_.push_back(text); }
+
+ private:
+  const kvrm::LanguageSet& texts_;
+  std::vector<std::string>& messages_;
+};
+
 std::vector<Command> CommandTable() {
   std::vector<Command> table;
   kvrm::cli::AddDeviceCommands(table);
+  kvrm::cli::AddImageCommands(table);
   return table;
 }
 
@@ -117,10 +140,16 @@ int main(int argc, char** argv) {
 
   int code = kvrm::cli::kOk;
   {
-    kvrm::DeviceLink link(*backend);
-    kvrm::CommandLayer commands(link, clock, busy);
-    kvrm::cli::Context ctx{*backend, link, commands, json, std::cout, std::cerr};
+    const kvrm::LanguageSet texts = kvrm::LanguageSet::FromResources();
+    std::vector<std::string> messages;
+    CliObserver observer(texts, messages);
+    kvrm::ManualScheduler scheduler;
+    kvrm::DeviceSession session(*backend, clock, busy, scheduler, observer);
+    kvrm::BackupStore backups(kvrm::DataFolder("") / "backups");
+    session.set_backup_store(&backups);
+    kvrm::cli::Context ctx{*backend, session, json, std::cout, std::cerr, messages};
     code = command->run(ctx, args);
+    kvrm::cli::ReportMessages(ctx);
   }
   if (simulation) {
     std::string error;
