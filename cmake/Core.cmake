@@ -7,6 +7,12 @@ foreach(dir IN LISTS KVRM_CORE_DIRS)
   list(APPEND KVRM_CORE_SOURCES ${_src})
 endforeach()
 list(FILTER KVRM_CORE_SOURCES EXCLUDE REGEX "_page\\.cpp$")
+# Platform files: name_linux.cpp and name_windows.cpp, one of them per build.
+if(WIN32)
+  list(FILTER KVRM_CORE_SOURCES EXCLUDE REGEX "_linux\\.cpp$")
+else()
+  list(FILTER KVRM_CORE_SOURCES EXCLUDE REGEX "_windows\\.cpp$")
+endif()
 
 add_library(kvrm_core STATIC ${KVRM_CORE_SOURCES} ${KVRM_RESOURCE_CPP})
 target_include_directories(kvrm_core PUBLIC ${CMAKE_SOURCE_DIR}/src)
