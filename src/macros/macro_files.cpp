@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <ios>
 #include <system_error>
 
 #include "common/file_io.h"
@@ -29,8 +30,19 @@ Outcome WriteMacroFile(const std::filesystem::path& path, std::span<const uint8_
 
 std::optional<std::vector<uint8_t>> ReadMacroFile(const std::filesystem::path& path,
                                                   Outcome* outcome) {
+  std::error_code ec;
+  if (std::filesystem::exists(path, ec) && !std::filesystem::is_regular_file(path, ec)) {
+    *outcome = Outcome::Fail(MacroStatus::kFileError, "\"" + path.string() + "\" is not a file.");
+    return std::nullopt;
+  }
   std::string error;
-  auto bytes = ReadWholeFile(path.string(), &error);
+  std::optional<std::vector<uint8_t>> bytes;
+  try {
+    bytes = ReadWholeFile(path.string(), &error);
+  } catch (const std::ios_base::failure& failure) {
+    // The stream library may report a failed read by throwing rather than by its state.
+    error = "Cannot read \"" + path.string() + "\": " + failure.what();
+  }
   if (!bytes) *outcome = Outcome::Fail(MacroStatus::kFileError, error);
   return bytes;
 }
