@@ -81,16 +81,7 @@ void DeviceSession::TLDefaultParameter() {
   observer_.CloseMenus();
   busy_.Show();
 
-  code_texts_.fill(std::string());
-  BuildVendorDefault(copies_.vendor, default_inputs_);
-  StoreSectionChecksum(copies_.vendor);
-  BuildUserDefault(copies_.user, default_inputs_);
-  StoreSectionChecksum(copies_.user);
-  for (auto& profile : copies_.profiles) {
-    BuildProfileDefault(profile, default_inputs_);
-    StoreSectionChecksum(profile);
-  }
-  BuildFireKeyDefault(copies_.fire_keys);
+  BuildDefaultSections(copies_, default_inputs_);
   DataBufToUI();
 
   auto put = [this](const auto& copy, int offset) {
