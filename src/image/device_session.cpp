@@ -135,6 +135,7 @@ void DeviceSession::ResetToNoDevice() {
   observer_.ClearMacroLists();
   copies_.variant = ChipVariant::kNone;
   default_inputs_.led_type.clear();
+  remembered_report_rate_hz_ = 0;
   observer_.LockPages();
   observer_.ShowNoDeviceMessage();
 }

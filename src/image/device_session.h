@@ -102,6 +102,10 @@ class DeviceSession {
   // Reads the mouse's memory afresh and keeps it; false (and a message) when the
   // backup cannot be written, and then nothing may be changed.
   bool KeepBackupOfMouse(std::string_view reason);
+  // The report rate in Hz the pages last showed (0 with no mouse): a change to
+  // another rate restarts the mouse.
+  int remembered_report_rate_hz() const { return remembered_report_rate_hz_; }
+  void set_remembered_report_rate_hz(int hz) { remembered_report_rate_hz_ = hz; }
   // Inputs of the default builders: the LED type text and the LED package.
   DefaultInputs& default_inputs() { return default_inputs_; }
 
@@ -131,6 +135,7 @@ class DeviceSession {
   BackupStore* backups_ = nullptr;
   int ic_config_type_ = 0;
   int last_hid_count_ = 0;
+  int remembered_report_rate_hz_ = 0;
   bool timer_guard_ = false;
   bool no_device_state_ = false;
   bool refresh_in_progress_ = false;

@@ -3,6 +3,7 @@
 
 #include "image/device_session.h"
 #include "image/profile_codes.h"
+#include "settings/dpi.h"
 
 namespace kvrm {
 namespace {
@@ -55,6 +56,7 @@ void DeviceSession::SplitImage() {
 
 void DeviceSession::DataBufToUI() {
   code_texts_ = CodeTextsFromSections(copies_);
+  remembered_report_rate_hz_ = ReportRateHz(copies_.vendor);
   observer_.RefreshPages();
 }
 
