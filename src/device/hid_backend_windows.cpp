@@ -94,8 +94,9 @@ void Resolve(HMODULE module, const char* name, Function* function) {
 
 Api Load() {
   Api api;
-  const HMODULE setup = LoadLibraryA("SetupApi.dll");
-  const HMODULE hid = LoadLibraryA("HID.dll");
+  // Only from the system folder, so a planted DLL beside the program is never loaded.
+  const HMODULE setup = LoadLibraryExA("SetupApi.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+  const HMODULE hid = LoadLibraryExA("HID.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
   Resolve(setup, "SetupDiGetClassDevsA", &api.SetupDiGetClassDevsA);
   Resolve(setup, "SetupDiEnumDeviceInterfaces", &api.SetupDiEnumDeviceInterfaces);
   Resolve(setup, "SetupDiGetDeviceInterfaceDetailA", &api.SetupDiGetDeviceInterfaceDetailA);
