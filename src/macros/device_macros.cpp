@@ -70,16 +70,22 @@ DeviceMacroTable ParseMacroArea(const MacroArea& area) {
   size_t p = 0;
   for (auto& slot : table.slots) {
     if (EndsTable(area, p)) break;
+    const size_t events = p + kNameLength;
+    const size_t room = std::min(kLongestRecordEvents, area.size() - events);
+    const auto length = MacroLength(std::span<const uint8_t>(area).subspan(events, room));
+    // A record whose events never end could not be packed again without the
+    // next record running into it, so it ends the table like erased memory.
+    if (!length) break;
+    const size_t n = *length;
+    const int filler = FindFiller(area, events, n);
+    // Only a filler lets a record's events reach past the 256 bytes of a slot.
+    if (n > kMacroSlotSize && filler < 0) break;
     std::copy_n(area.begin() + static_cast<ptrdiff_t>(p), kNameLength, slot.name.begin());
     slot.address = static_cast<uint16_t>(kFirstMacroAddress + table.total);
-    p += kNameLength;
-    const size_t room = std::min(kLongestRecordEvents, area.size() - p);
-    const auto length = MacroLength(std::span<const uint8_t>(area).subspan(p, room));
-    // Events that never end within the area count as none, as if the record were only its name.
-    const size_t n = length.value_or(0);
+    p = events;
     slot.events.assign(area.begin() + static_cast<ptrdiff_t>(p),
                        area.begin() + static_cast<ptrdiff_t>(p + n));
-    slot.filler = FindFiller(area, p, n);
+    slot.filler = filler;
     slot.record_length = static_cast<int>(kNameLength + n);
     table.total += slot.record_length;
     p += n;

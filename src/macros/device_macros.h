@@ -43,7 +43,8 @@ struct DeviceMacroTable {
 
 // Reads the records packed from the start of the macro area. Two zero bytes,
 // or a 0xFF in either, where a name would start ends the table (so an erased
-// memory holds no macros). Damaged records always finish within the area.
+// memory holds no macros); so does a record whose events do not end within the
+// area. A byte that starts no event ends its record's events.
 DeviceMacroTable ParseMacroArea(const MacroArea& area);
 
 // Packs the used slots back to back, zero after them. Where an event that
