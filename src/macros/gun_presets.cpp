@@ -1,6 +1,7 @@
 #include "macros/gun_presets.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "macros/macro_lines.h"
 

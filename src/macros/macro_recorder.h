@@ -86,6 +86,8 @@ class MacroRecorder : public RecorderInput {
 
   // Called, from the thread that handled the event, when the budget stopped
   // the recording; the owner then calls Stop() as if the user had clicked "Stop".
+  // Since Stop() waits for the source, a handler on a source thread must post
+  // that call to the owner's thread.
   void SetAutoStopHandler(std::function<void()> handler);
 
   // A new recording into an empty list. The source may be null when the

@@ -5,7 +5,10 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
+#ifndef _WIN32
 namespace kvrm {
 namespace {
 
@@ -35,7 +38,6 @@ class ScopedEnvironment {
   std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
 
-#ifndef _WIN32
 TEST(DataFolderTest, ChoosesTheFolderInOrder) {
   struct Case {
     const char* override_dir;
@@ -60,7 +62,7 @@ TEST(DataFolderTest, ChoosesTheFolderInOrder) {
     EXPECT_EQ(DataFolder(c.org_path), std::filesystem::path(c.expected)) << c.org_path;
   }
 }
-#endif
 
 }  // namespace
 }  // namespace kvrm
+#endif
