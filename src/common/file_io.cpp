@@ -10,6 +10,11 @@
 namespace kvrm {
 
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, std::string* error) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) {
+    if (error) *error = "Cannot read \"" + path + "\": it is a folder";
+    return std::nullopt;
+  }
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     if (error) *error = "Cannot open \"" + path + "\": " + std::strerror(errno);
