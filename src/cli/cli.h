@@ -55,5 +55,8 @@ bool ReadMouse(Context& ctx);
 bool ReportMessages(Context& ctx);
 
 void AddImageCommands(std::vector<Command>& table);
+void AddKeyCommands(std::vector<Command>& table);
+void AddSettingCommands(std::vector<Command>& table);
+void AddLightingCommands(std::vector<Command>& table);
 
 }  // namespace kvrm::cli

@@ -40,6 +40,9 @@ std::vector<Command> CommandTable() {
   std::vector<Command> table;
   kvrm::cli::AddDeviceCommands(table);
   kvrm::cli::AddImageCommands(table);
+  kvrm::cli::AddKeyCommands(table);
+  kvrm::cli::AddSettingCommands(table);
+  kvrm::cli::AddLightingCommands(table);
   return table;
 }
 

@@ -1,0 +1,107 @@
+#include "cli/setting_support.h"
+
+#include <cstdio>
+#include <ostream>
+
+#include "common/data_folder.h"
+#include "image/user_fields.h"
+#include "macros/custom_gun_keys.h"
+#include "macros/device_macros.h"
+#include "settings/dpi.h"
+#include "settings/fire_keys.h"
+
+namespace kvrm::cli {
+namespace {
+
+std::vector<DeviceMacroRef> DeviceMacroRefs(const MacroArea& area) {
+  std::vector<DeviceMacroRef> refs;
+  for (const DeviceMacro& macro : ParseMacroArea(area).slots) {
+    refs.push_back(
+        {macro.address, static_cast<uint16_t>(macro.record_length), MacroNameText(macro.name)});
+  }
+  return refs;
+}
+
+std::string SlotLabel(int profile, int slot) {
+  return "Profile " + std::to_string(profile + 1) + " slot " + std::to_string(slot + 1);
+}
+
+}  // namespace
+
+MouseKeys ReadMouseKeys(DeviceSession& session, const LanguageTable& texts) {
+  const SectionCopies& copies = session.copies();
+  MouseKeys keys;
+  keys.profiles = ProfileKeyCodesOf(copies);
+  keys.combo_keys = ComboKeyCodesOf(copies);
+  keys.active_profile = user::ActiveProfile(copies.user);
+
+  KeyNamingState& naming = keys.naming;
+  naming.fire_keys = FireKeySettingsFromBlock(copies.fire_keys);
+  naming.variant = session.chip_variant();
+  naming.device_macros = DeviceMacroRefs(copies.macro_area);
+  CustomGunKeys gun_keys(DataFolder(""));
+  gun_keys.Load();
+  naming.fire_macro_file_loaded = gun_keys.loaded();
+  for (int n = 0; n < kFireMacroSlots; ++n) naming.fire_macro_codes[n].bytes = gun_keys.codes()[n];
+
+  keys.names = RefreshKeyNames(keys.profiles, keys.combo_keys, naming, texts);
+  for (int k = 0; k < kFireKeyCount; ++k) {
+    if (keys.names.fire_key_continuous[k]) {
+      naming.fire_keys[k].continuous = *keys.names.fire_key_continuous[k];
+    }
+  }
+  naming.fire_keys =
+      RefreshFireKey(naming.fire_keys, keys.active_profile, keys.names, keys.profiles);
+  const AimDisplay aim = RefreshAIMKey(keys.active_profile, keys.names, keys.profiles);
+  if (aim.has_aim_key && aim.level_index < kDpiValueCount) naming.aim_level_index = aim.level_index;
+
+  keys.combo.led_mode_combo = TLRefreshLEDModeFun(keys.profiles, keys.names);
+  keys.combo = TLRefreshFireFun(keys.combo, keys.profiles, keys.names);
+  keys.selectors = RefreshFireFun(keys.selectors, keys.profiles, keys.names);
+  naming.combo_flags = keys.selectors.functions;
+  return keys;
+}
+
+std::string DescribeCode(KeyCode code, const KeyNamingState& naming, const LanguageTable& texts) {
+  const std::string name = KeyCodeToName(code, naming, texts).text;
+  return FormatKeyCode(code) + (name.empty() ? "" : " (" + name + ")");
+}
+
+void StoreCodeChanges(Context& ctx, const MouseKeys& before, const ProfileKeyCodes& profiles,
+                      const ComboKeyCodes& combo_keys, const KeyNamingState& after_naming,
+                      const LanguageTable& texts) {
+  auto report = [&](const std::string& label, KeyCode old_code, KeyCode new_code) {
+    if (old_code == new_code) return;
+    ctx.out << label << ": " << DescribeCode(old_code, before.naming, texts) << " -> "
+            << DescribeCode(new_code, after_naming, texts) << "\n";
+  };
+  for (int p = 0; p < kProfileCount; ++p) {
+    for (int s = 0; s < kSlotsPerProfile; ++s) {
+      report(SlotLabel(p, s), before.profiles[p][s], profiles[p][s]);
+    }
+  }
+  for (int k = 0; k < vendor::kComboKeyCount; ++k) {
+    report("Combo Key " + std::to_string(k + 1), before.combo_keys[k], combo_keys[k]);
+  }
+  StoreKeyCodes(profiles, combo_keys, ctx.session.copies(), ctx.session.code_texts());
+}
+
+std::string Hex(int value, int digits) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%0*X", digits, value);
+  return text;
+}
+
+std::string WriteText(const ByteWrite& write) {
+  std::string text;
+  for (uint8_t b : write.bytes) text += (text.empty() ? "" : " ") + Hex(b, 2);
+  return text + " at 0x" + Hex(write.offset, 2);
+}
+
+bool SendWrite(Context& ctx, const ByteWrite& write) {
+  if (ctx.session.WriteField(write.offset, write.bytes)) return true;
+  Fail(ctx, kFailed, "the mouse did not take the write of " + WriteText(write));
+  return false;
+}
+
+}  // namespace kvrm::cli
