@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "device/chip_variant.h"
+#include "macros/key_names.h"
 #include "texts/language_table.h"
 
 namespace kvrm {
@@ -53,11 +54,9 @@ enum class KeyCategory : uint8_t {
   kMacro = 0x10,
 };
 
-// Modifier bits of b1 in keyboard combinations.
-inline constexpr uint8_t kModifierCtrl = 0x01;
-inline constexpr uint8_t kModifierShift = 0x02;
-inline constexpr uint8_t kModifierAlt = 0x04;
-inline constexpr uint8_t kModifierWin = 0x08;
+// Modifier bits of b1 in keyboard combinations: the macro events' Ctrl, Shift
+// and Alt masks, and Win as the left Windows key.
+inline constexpr uint8_t kModifierWin = kModifierLeftWindows;
 
 // Button bits of b1 in mouse-button codes.
 inline constexpr uint8_t kButtonLeft = 0x01;
