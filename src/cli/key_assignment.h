@@ -52,23 +52,26 @@ inline bool IsDeviceMacroCode(KeyCode code) {
 }
 
 // Why the key page keeps a left click: Profile 1 never loses its last Left
-// Click, and no profile's only Left Click becomes a device macro. names are the
-// profile's twelve display names before the change; nullopt when the
-// assignment may go ahead.
+// Click, and no profile's only Left Click becomes a device macro. A profile that
+// has none loses nothing, so it takes any function. names are the profile's
+// twelve display names before the change; nullopt when the assignment may go
+// ahead.
 inline std::optional<std::string> AssignmentRefusal(
     int profile, int slot, std::span<const KeyName, kSlotsPerProfile> names, bool new_is_left_click,
     bool device_macro) {
-  const bool slot_was_left_click = names[static_cast<size_t>(slot - 1)].key == kLeftClickKey;
-  const auto before =
+  const auto left_clicks =
       std::ranges::count_if(names, [](const KeyName& n) { return n.key == kLeftClickKey; });
-  const auto after = before - (slot_was_left_click ? 1 : 0) + (new_is_left_click ? 1 : 0);
-  if (after > 0) return std::nullopt;
-  if (device_macro && slot_was_left_click) {
+  const bool only_left_click =
+      names[static_cast<size_t>(slot - 1)].key == kLeftClickKey && left_clicks == 1;
+  if (!only_left_click || new_is_left_click) return std::nullopt;
+  if (device_macro) {
     return "slot " + std::to_string(slot) + " holds the only Left Click of Profile " +
            std::to_string(profile) + ", which a device macro may not replace";
   }
-  if (profile == 1 && !device_macro) {
-    return "Profile 1 must keep a Left Click; assign Left Click to another slot first";
+  if (profile == 1) {
+    return "slot " + std::to_string(slot) +
+           " holds the only Left Click of Profile 1, which must keep one; assign Left Click to "
+           "another slot first";
   }
   return std::nullopt;
 }

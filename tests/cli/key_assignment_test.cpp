@@ -65,12 +65,11 @@ TEST(AssignmentRefusal, KeepsTheLastLeftClickOfProfile1) {
   } cases[] = {
       {1, 1, {1}, false, false, true},      // the only Left Click
       {1, 1, {1, 4}, false, false, false},  // another one stays
-      {1, 3, {}, false, false, true},       // Profile 1 still has none afterwards
-      {1, 3, {}, true, false, false},       // assigning Left Click itself
+      {1, 1, {1}, true, false, false},      // Left Click again
+      {1, 3, {}, false, false, false},      // a profile without one loses nothing
       {2, 1, {1}, false, false, false},     // other profiles may lose it to a menu item
       {3, 1, {1}, false, true, true},       // but not to a device macro
-      {1, 1, {1}, false, true, true},
-      {1, 3, {}, false, true, false},  // a macro only guards the slot's own Left Click
+      {1, 1, {1}, false, true, true},      {1, 3, {1}, false, true, false},  // a macro elsewhere
       {2, 1, {1, 2}, false, true, false},
   };
   for (const auto& c : cases) {

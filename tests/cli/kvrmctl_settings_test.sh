@@ -78,7 +78,7 @@ contains keys-after out "  10  02030400  Ctrl+Shift+A"
 # Profile 1 keeps its last Left Click; other profiles may give theirs to a menu
 # item but not to a device macro.
 run last-left-click 3 assign 1 1 "Key Off"
-contains last-left-click err "Profile 1 must keep a Left Click"
+contains last-left-click err "only Left Click of Profile 1"
 no_writes last-left-click
 run second-left-click 0 assign 1 10 Key_Left
 run first-left-click 0 assign 1 1 Backward
