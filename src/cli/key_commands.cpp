@@ -236,12 +236,14 @@ int Combo(Context& ctx, const std::vector<std::string>& args) {
 }  // namespace
 
 void AddKeyCommands(std::vector<Command>& table) {
-  table.push_back({"keys", "keys [--profile N] [--lang N]", "the twelve slots of each profile",
+  table.push_back({"keys", "keys [OPTIONS]", "the twelve slots of each profile",
+                   "keys [--profile 1|2|3] [--lang 1|2|3]\n\n"
                    "Reads the mouse and prints the code and display name of the twelve\n"
-                   "slots of each profile, or of profile N only. --lang 1|2|3 names them in\n"
-                   "that language (1, English, by default). --json prints the same as JSON.",
+                   "slots of each profile, or of the one --profile names, in language 1\n"
+                   "(English), 2 or 3. --json prints the same as JSON.",
                    Keys});
-  table.push_back({"assign", "assign PROFILE SLOT FUNCTION", "give a slot a function",
+  table.push_back({"assign", "assign PROFILE SLOT FUNC", "give a slot a function",
+                   "assign PROFILE SLOT FUNCTION\n\n"
                    "Stores FUNCTION in slot SLOT (1..12) of PROFILE (1..3) and writes the three\n"
                    "profile sections. FUNCTION is a menu item's English name (\"DPI +\") or\n"
                    "control name (Key_CPII), its menu tag (2001), a key combination\n"
@@ -249,15 +251,15 @@ void AddKeyCommands(std::vector<Command>& table) {
                    "menu item (Home) is given by its code (024A0000). Profile 1 always keeps a\n"
                    "Left Click, and no profile's only Left Click becomes a device macro.",
                    Assign});
-  table.push_back({"combo", "combo [led|switch|gun VALUE]", "the combo gestures",
+  table.push_back({"combo", "combo [SETTING VALUE]", "the combo gestures",
+                   "combo\ncombo led on|off\ncombo switch 0..6\ncombo gun on|off\n\n"
                    "Without arguments prints the three combo settings read from the codes.\n"
-                   "combo led on|off: Right + Backward switches the lighting mode (needs a\n"
-                   "Backward slot). combo switch 0..6: the gesture that switches between office\n"
-                   "and game mode: 0 none, 1 hold Middle Click, 2 hold DPI Loop, 3 hold DPI +,\n"
-                   "4 hold DPI -, 5 Right + Backward, 6 Right + Forward (needs a slot of that\n"
-                   "function). combo gun on|off: fire macro and gun preset keys take the same\n"
-                   "gesture. Each change rewrites the codes and writes the Vendor and profile\n"
-                   "sections.",
+                   "led: Right + Backward switches the lighting mode (needs a Backward slot).\n"
+                   "switch: the gesture that switches between office and game mode: 0 none,\n"
+                   "1 hold Middle Click, 2 hold DPI Loop, 3 hold DPI +, 4 hold DPI -,\n"
+                   "5 Right + Backward, 6 Right + Forward (needs a slot of that function).\n"
+                   "gun: fire macro and gun preset keys take the same gesture. Each change\n"
+                   "rewrites the codes and writes the Vendor and profile sections.",
                    Combo});
 }
 

@@ -159,12 +159,13 @@ int Light(Context& ctx, const std::vector<std::string>& args) {
 }  // namespace
 
 void AddLightingCommands(std::vector<Command>& table) {
-  table.push_back({"light", "light [effect|speed|color ...]", "lighting effect, speed and colours",
+  table.push_back({"light", "light [SETTING VALUES]", "lighting effect, speed and colours",
+                   "light\nlight effect N\nlight speed S\nlight color K RRGGBB\n\n"
                    "Without arguments prints the LED type, the effect, its speed (or the MCU LED\n"
-                   "step and brightness) and the ten base colours. light effect N chooses one of\n"
-                   "the effects the LED type offers (1 DPI Mode, 2 Rainbow, 3 Neon, 4 Flow Light,\n"
-                   "5 Waltz, 6 4-Seasons, 7 Off), light speed S sets the speed step (1 slowest\n"
-                   "to 10 fastest), light color K RRGGBB base colour K (1..10).",
+                   "step and brightness) and the ten base colours. effect chooses one of the\n"
+                   "effects the LED type offers (1 DPI Mode, 2 Rainbow, 3 Neon, 4 Flow Light,\n"
+                   "5 Waltz, 6 4-Seasons, 7 Off), speed the speed step (1 slowest to 10\n"
+                   "fastest), color base colour K (1..10).",
                    Light});
 }
 

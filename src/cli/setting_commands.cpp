@@ -272,12 +272,12 @@ int FireKey(Context& ctx, const std::vector<std::string>& args) {
 }  // namespace
 
 void AddSettingCommands(std::vector<Command>& table) {
-  table.push_back({"dpi", "dpi [count|level|active|color ...]",
-                   "DPI levels, colours, aim DPI, report rate",
+  table.push_back({"dpi", "dpi [SETTING VALUES]", "DPI levels, colours, aim DPI, report rate",
+                   "dpi\ndpi count N\ndpi level N VALUE\ndpi active N\ndpi color N RRGGBB\n\n"
                    "Without arguments prints the DPI count, the eight levels with their values\n"
-                   "and colours, the active level, the aim DPI and the report rate.\n"
-                   "dpi count N (1..8), dpi level N VALUE (a DPI of the table, 200..6400),\n"
-                   "dpi active N and dpi color N RRGGBB change one field; N is a level in use\n"
+                   "and colours, the active level, the aim DPI and the report rate. The others\n"
+                   "change one field: the count (1..8), a level's DPI (200..6400, a value of\n"
+                   "the table), the active level, a level's colour. N is a level in use\n"
                    "(1..the DPI count).",
                    Dpi});
   table.push_back({"aim", "aim VALUE", "the DPI while an aim key is held",
@@ -288,11 +288,12 @@ void AddSettingCommands(std::vector<Command>& table) {
                    "Writes the report rate. A rate other than the current one restarts the\n"
                    "mouse, which takes about 6 seconds, and finds it again.",
                    Rate});
-  table.push_back({"firekey", "firekey K [--repeat R] [--interval MS] [--continuous on|off]",
-                   "a rapid-fire key's burst",
+  table.push_back({"firekey", "firekey K OPTIONS", "a rapid-fire key's burst",
+                   "firekey K [--repeat R] [--interval MS] [--continuous on|off]\n\n"
                    "Sets fire key K (1..3): repeat count R (2..15), interval MS (1..4094), and\n"
-                   "whether it repeats while held. Every slot holding the fire key gets the new\n"
-                   "code; the fire key block and the profile sections are written.",
+                   "whether it repeats while held; what is not given stays. Every slot holding\n"
+                   "the fire key gets the new code; the fire key block and the profile\n"
+                   "sections are written.",
                    FireKey});
 }
 
