@@ -25,10 +25,6 @@ std::string EffectName(int option, const LanguageSet& texts) {
   return texts.LanguageText(kEffectKeys[option - 1]);
 }
 
-std::string RgbText(vendor::Rgb c) {
-  return Hex(c.red, 2) + Hex(c.green, 2) + Hex(c.blue, 2);
-}
-
 std::string TypeName(LedType type) {
   const std::string_view text = LedTypeText(type);
   return text.empty() ? "RGB" : std::string(text);

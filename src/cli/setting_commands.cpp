@@ -21,10 +21,6 @@ using Json = nlohmann::ordered_json;
 constexpr const char* kDpiValuesText =
     "200, 400, 600, 800, 1000, 1200, 1600, 2000, 2400, 3200, 4800 or 6400";
 
-std::string RgbText(vendor::Rgb c) {
-  return Hex(c.red, 2) + Hex(c.green, 2) + Hex(c.blue, 2);
-}
-
 // The DPI of a level's table index, 0 for an index outside the table (a level
 // that is not set).
 int DpiOf(int index) {

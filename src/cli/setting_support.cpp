@@ -92,6 +92,10 @@ std::string Hex(int value, int digits) {
   return text;
 }
 
+std::string RgbText(vendor::Rgb colour) {
+  return Hex(colour.red, 2) + Hex(colour.green, 2) + Hex(colour.blue, 2);
+}
+
 std::string WriteText(const ByteWrite& write) {
   std::string text;
   for (uint8_t b : write.bytes) text += (text.empty() ? "" : " ") + Hex(b, 2);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/cli.h"
+#include "image/vendor_fields.h"
 #include "keys/combo_keys.h"
 #include "keys/key_code.h"
 #include "keys/key_names.h"
@@ -43,6 +44,8 @@ void StoreCodeChanges(Context& ctx, const MouseKeys& before, const ProfileKeyCod
                       const LanguageTable& texts);
 
 std::string Hex(int value, int digits);
+// "FF8000"
+std::string RgbText(vendor::Rgb colour);
 // "27 at 0x2D": the bytes of a write and where they went.
 std::string WriteText(const ByteWrite& write);
 // Sends a field write; false (with the message) when the mouse did not take it.
