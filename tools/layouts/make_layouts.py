@@ -175,13 +175,13 @@ CHROME_ORDER = ["Confirm1", "Confirm2", "Confirm3", "Exit", "Mini", "Main", "Swi
 # ---- page 1: the mouse and its button labels ----------------------------------
 # Labels by button slot, on two columns beside the mouse, top to bottom.
 KEY_COLUMNS = {
-    48: [3, 1, 5, 2, 10, 11],   # fire key, left, forward, backward, two rear side keys
-    484: [4, 7, 6, 9, 8, 12],   # right, middle, DPI +, DPI -, DPI loop, right side key
+    48: [1, 3, 5, 2, 10, 11],   # left, fire key, forward, backward, two rear side keys
+    450: [4, 7, 6, 9, 8, 12],   # right, middle, DPI +, DPI -, DPI loop, right side key
 }
 KEY_ROW_Y = [128 + 72 * i for i in range(6)]
 # Layout button n places label LABEL_OF_BUTTON[n].
 LABEL_OF_BUTTON = {1: 1, 2: 4, 3: 7, 4: 2, 5: 5, 6: 8, 7: 3, 8: 6, 9: 9, 10: 10, 11: 11, 12: 12}
-COMBO_X, COMBO_Y0, COMBO_STEP = 696, 138, 52
+COMBO_X, COMBO_Y0, COMBO_STEP = 656, 138, 52
 
 # ---- page 2 -------------------------------------------------------------------
 DPI_ROW_Y = [170 + 26 * i for i in range(8)]
@@ -195,11 +195,13 @@ GUN_X = [47 + 136 * i for i in range(7)]
 GUN_Y = 122
 FIRE_COLUMNS = ["FireCnt#", "FireX#", "FireX#_Offset", "FireY#", "FireY#_Offset",
                 "FireTime#", "FireColor#"]
-FIRE_COLUMN_X = [72 + 104 * i for i in range(7)]
+FIRE_COLUMN_X = [72 + 130 * i for i in range(7)]
 FIRE_COLUMN_LABELS = ["Gun_Marco_Fire_Count", "Gun_Marco_Fire_X", "Gun_Marco_X_Offset",
                       "Gun_Marco_Fire_Y", "Gun_Marco_Y_Offset", "Gun_Marco_Fire_Delay",
                       "Gun_Marco_Color"]
-FIRE_ROW_SEGMENT_Y = [244, 284, 324]
+FIRE_ROW_SEGMENT_Y = [244, 294, 344]
+# Mode pictures of gun 6 (two) and gun 7 (three) on the lower card, centred on y 490.
+GUN_MODES = [(560, 469), (614, 467), (740, 464), (804, 462), (873, 459)]
 
 
 def build_layout(k, guide):
@@ -251,15 +253,15 @@ def build_layout(k, guide):
     lay.value("Key_Width", KEY_W)
     for label, (x, y) in sorted(label_at.items()):
         guide.add("label", "Back1", *body_local(x, y), KEY_W, KEY_H, label)
-    card(guide, "Back1", MARGIN, CONTENT_TOP, 664, CONTENT_BOTTOM, heading=False)
-    card(guide, "Back1", 680, CONTENT_TOP, 1006, CONTENT_BOTTOM, heading=False)
+    card(guide, "Back1", MARGIN, CONTENT_TOP, 624, CONTENT_BOTTOM, heading=False)
+    card(guide, "Back1", 640, CONTENT_TOP, 1006, CONTENT_BOTTOM, heading=False)
 
     lay.remark("Combo key items on the right-hand card; item 8 only on the profile 2 page")
     for n in range(1, 9):
         lay.switchable(f"ComboKey{n}", (COMBO_X, COMBO_Y0 + COMBO_STEP * (n - 1)))
     lay.value("ComboxKey_X_Offset", CHECK + 8)
     lay.value("ComboxKey_Y_Offset", -1)
-    lay.value("Combox_Width", 282)
+    lay.value("Combox_Width", 310)
     lay.value("Combox_Font_Size", 9)
     lay.remark("Key menu widths: first level, second level, third level")
     lay.value("M_L_W", 170)
@@ -273,7 +275,7 @@ def build_layout(k, guide):
         lay.place(f"FK{m}Continue", 930, y + 3)
     lay.remark("Page 2: report rate options (left, bottom card)")
     for m, x in enumerate(REP_X, 1):
-        lay.place(f"Rep{m}", x, 474)
+        lay.place(f"Rep{m}", x, 486)
     lay.remark("Page 2: Windows pointer, double-click and wheel speed scales (right, bottom card)")
     lay.place("Spd", 576, 316, D=0)
     lay.place("DbSpd", 576, 404, D=0)
@@ -283,14 +285,15 @@ def build_layout(k, guide):
     lay.remark("Page 2: DPI levels, one row each, steps to the right (left, top card)")
     lay.value("DPI_Orientation", 1)
     lay.place("DPI_Count", 402, 116)
+    lay.remark("the row's slider (25 high) starts at the steps; the rest is centred on it")
     for n, y in enumerate(DPI_ROW_Y, 1):
-        lay.place(f"DPI{n}_Check", 40, y)
-        lay.place(f"DPI{n}", 62, y - 1)
-        lay.place(f"DPI{n}_Value", 424, y - 1)
+        lay.place(f"DPI{n}_Check", 40, y + 4)
+        lay.place(f"DPI{n}", 62, y + 3)
+        lay.place(f"DPI{n}_Value", 424, y + 3)
         lay.place(f"DPI{n}_Steps", DPI_STEPS_X, y, D=DPI_STEP_D)
-        lay.place(f"DPI{n}_Color", 488, y - 1)
-    lay.place("AIMDPI", 40, AIM_Y - 1)
-    lay.place("AIMDPI_Value", 424, AIM_Y - 1)
+        lay.place(f"DPI{n}_Color", 488, y + 3)
+    lay.place("AIMDPI", 40, AIM_Y + 3)
+    lay.place("AIMDPI_Value", 424, AIM_Y + 3)
     lay.place("AIMDPI_Steps", DPI_STEPS_X, AIM_Y, D=DPI_STEP_D)
     card(guide, "Back2", MARGIN, CONTENT_TOP, 548, 410)
     card(guide, "Back2", MARGIN, 420, 548, CONTENT_BOTTOM)
@@ -373,20 +376,21 @@ def build_layout(k, guide):
     lay.place("Btn_LoadBin", 352, by + 130)
     lay.place("Btn_Program", 528, by + 130)
 
-    lay.remark("Page 6: the seven guns in a row, their parameters below, mode pictures right")
+    lay.remark("Page 6: the seven guns in a row, the three parameter rows below, then the")
+    lay.remark("left-click option and the mode pictures")
     for n, x in enumerate(GUN_X, 1):
         lay.place(f"Fire{n}", x, GUN_Y)
-    for n, (x, y) in enumerate([(838, 226), (896, 223), (793, 316), (857, 314), (926, 311)], 1):
+    for n, (x, y) in enumerate(GUN_MODES, 1):
         lay.place(f"GunMode{n}", x, y)
-    lay.place("IsHasLK", 72, 380)
+    lay.place("IsHasLK", 72, 482)
     for m, y in enumerate(FIRE_ROW_SEGMENT_Y, 1):
         for column, x in zip(FIRE_COLUMNS, FIRE_COLUMN_X):
             lay.place(column.replace("#", str(m)), x, y)
     lay.place("FireConfirm", 798, FOOTER_BUTTON_Y)
     lay.place("FireCancel", 906, FOOTER_BUTTON_Y)
     card(guide, "Back5", MARGIN, CONTENT_TOP, 1006, 188, heading=False)
-    card(guide, "Back5", MARGIN, 196, 764, CONTENT_BOTTOM, heading=False)
-    card(guide, "Back5", 776, 196, 1006, CONTENT_BOTTOM, heading=False)
+    card(guide, "Back5", MARGIN, 196, 1006, 400, heading=False)
+    card(guide, "Back5", MARGIN, 410, 1006, CONTENT_BOTTOM, heading=False)
     for m, y in enumerate(FIRE_ROW_SEGMENT_Y, 1):
         guide.add("number", "Back5", *body_local(40, y), m)
 
@@ -409,10 +413,10 @@ def build_layout(k, guide):
     label("DPI_Value", 424, 146, dim, 9, 60)
     label("Rating_Setting", 40, 428, *heading)
     for m, x in enumerate(REP_X, 1):
-        label(f"Rating_Value_{m}", x + RADIO + 7, 472, text, 9, 90)
+        label(f"Rating_Value_{m}", x + RADIO + 7, 484, text, 9, 90)
     label("LED_Effect_Setting", 40, 114, *heading)
-    label("LED_Effect_Slow", 40, 161, dim, 9, 50)
-    label("LED_Effect_Fast", 404, 161, dim, 9, 60)
+    label("LED_Effect_Slow", 40, 164, dim, 9, 50)
+    label("LED_Effect_Fast", 404, 164, dim, 9, 60)
     label("LED_Mode", 40, 318, *heading)
     label("LED_Light", 40, 212, *heading)
     label("LED_Color", 576, 114, *heading)
@@ -426,8 +430,8 @@ def build_layout(k, guide):
     label("Marco_Stop_Enter", 30, 128, text, 8, 174)
     label("Marco_Stop_Count", 30, 162, text, 8, 174)
     for name, x in zip(FIRE_COLUMN_LABELS, FIRE_COLUMN_X):
-        label(name, x, 210, dim, 8, 98)
-    label("Gun_Marco_Keep_Left", 72 + CHECK + 6, 378, text, 9, 300)
+        label(name, x, 210, dim, 9, 124)
+    label("Gun_Marco_Keep_Left", 72 + CHECK + 6, 480, text, 9, 300)
 
     lay.remark("Dialogs (background Msg, 360 x 200): assembly key, macro name, X/Y value")
     for style in "KLM":
@@ -456,20 +460,19 @@ def build_layout(k, guide):
     return lay
 
 
-UPDATE_BANNER = (245, 190)
+UPDATE_BANNER = (245, 236)
 
 
 def insert_slots(guide):
     """The fields each insert kind shows, drawn as wells into its background."""
     drop_down = (10, 10, 187, 24)
-    ok_cancel = [(50, 124, 44, 27), (112, 124, 44, 27)]
     kinds = {
         "InsertDelayBase": [drop_down, (110, 84, 60, 22)],
         "InsertKeyBase": [drop_down, (110, 84, 60, 22)],
         "InsertXYBase": [drop_down, (70, 52, 60, 22), (70, 84, 60, 22)],
     }
     for image, slots in kinds.items():
-        for slot in slots + ok_cancel:
+        for slot in slots:
             guide.add("slot", image, *slot)
 
 
