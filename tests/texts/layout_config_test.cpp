@@ -384,27 +384,71 @@ TEST(SkinImagesTest, EveryImageEmbeddedInItsSize) {
   }
 }
 
+struct Box {
+  int x, y, w, h;
+  bool Overlaps(const Box& o) const {
+    return x < o.x + o.w && o.x < x + w && y < o.y + o.h && o.y < y + h;
+  }
+};
+
+int ImageWidth(std::string_view name) {
+  return ReadPngSize(FindResource(kPng, name)).value_or(PngSize{}).width;
+}
+int ImageHeight(std::string_view name) {
+  return ReadPngSize(FindResource(kPng, name)).value_or(PngSize{}).height;
+}
+
+// Header buttons, the logo and the engineer button's fixed place lie inside
+// the window without covering one another, in every layout.
+TEST(SkinImagesTest, HeaderButtonsInsideTheWindowAndApart) {
+  const GeneralSettings settings = ShippedSettings();
+  for (int k = 1; k <= kLayoutCount; ++k) {
+    const auto layout = ReadLayout(k, settings, nullptr);
+    ASSERT_TRUE(layout.has_value());
+    std::vector<std::pair<std::string, Box>> boxes = {
+        {"Engineer",
+         {kEngineerButtonPlace.x, kEngineerButtonPlace.y, ImageWidth("SetS_01"),
+          ImageHeight("SetS_01")}},
+        {"Web", {settings.web_x, settings.web_y, ImageWidth("WebS_01"), ImageHeight("WebS_01")}}};
+    for (size_t i = 0; i < kChromeButtonCount; ++i) {
+      const std::string name(layout_keys::kChromeButtons[i].name);
+      const std::string image = name.starts_with("Confirm") ? "BtnS_01"
+                                : name == "Exit"            ? "ExitS_01"
+                                : name == "Mini"            ? "MiniS_01"
+                                                            : "SetS_01";
+      ASSERT_TRUE(layout->chrome[i].shown) << name;
+      const Point at = layout->chrome[i].at;
+      boxes.push_back({name, {at.x, at.y, ImageWidth(image), ImageHeight(image)}});
+    }
+    for (size_t i = 0; i < boxes.size(); ++i) {
+      const Box& b = boxes[i].second;
+      EXPECT_TRUE(b.x >= 0 && b.y >= 0 && b.x + b.w <= skin_images::kWindowWidth &&
+                  b.y + b.h <= skin_images::kWindowHeight)
+          << k << " " << boxes[i].first;
+      for (size_t j = 0; j < i; ++j) {
+        EXPECT_FALSE(b.Overlaps(boxes[j].second))
+            << k << " " << boxes[i].first << " " << boxes[j].first;
+      }
+    }
+  }
+}
+
 // The key page labels sit inside the window and the body image that shows the
 // mouse, and do not overlap one another.
 TEST(SkinImagesTest, KeyLabelsInsideTheKeyPageBody) {
   const auto layout = ReadLayout(1, ShippedSettings(), nullptr);
   ASSERT_TRUE(layout.has_value());
   const Place body = layout->At("P1");
-  const skin_images::SkinImage& back1 = skin_images::kLayoutImages[1];
-  std::vector<Point> placed;
+  std::vector<Box> placed;
   for (const Switchable& key : layout->key_buttons) {
     ASSERT_TRUE(key.shown);
-    EXPECT_GE(key.at.x, body.x);
-    EXPECT_GE(key.at.y, body.y);
-    EXPECT_LE(key.at.x + layout->key_width, body.x + back1.width);
-    EXPECT_LE(key.at.y + 30, body.y + back1.height);
-    for (const Point& other : placed) {
-      const bool apart = key.at.x + layout->key_width <= other.x ||
-                         other.x + layout->key_width <= key.at.x || key.at.y + 30 <= other.y ||
-                         other.y + 30 <= key.at.y;
-      EXPECT_TRUE(apart) << key.at.x << "," << key.at.y;
-    }
-    placed.push_back(key.at);
+    const Box box{key.at.x, key.at.y, layout->key_width, ImageHeight("KeyS_01")};
+    EXPECT_GE(box.x, body.x);
+    EXPECT_GE(box.y, body.y);
+    EXPECT_LE(box.x + box.w, body.x + ImageWidth("L1_Back1"));
+    EXPECT_LE(box.y + box.h, body.y + ImageHeight("L1_Back1"));
+    for (const Box& other : placed) EXPECT_FALSE(box.Overlaps(other)) << box.x << "," << box.y;
+    placed.push_back(box);
   }
 }
 
