@@ -58,5 +58,7 @@ void AddImageCommands(std::vector<Command>& table);
 void AddKeyCommands(std::vector<Command>& table);
 void AddSettingCommands(std::vector<Command>& table);
 void AddLightingCommands(std::vector<Command>& table);
+void AddMacroCommands(std::vector<Command>& table);
+void AddFireCommands(std::vector<Command>& table);
 
 }  // namespace kvrm::cli

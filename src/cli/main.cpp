@@ -43,6 +43,8 @@ std::vector<Command> CommandTable() {
   kvrm::cli::AddKeyCommands(table);
   kvrm::cli::AddSettingCommands(table);
   kvrm::cli::AddLightingCommands(table);
+  kvrm::cli::AddMacroCommands(table);
+  kvrm::cli::AddFireCommands(table);
   return table;
 }
 
