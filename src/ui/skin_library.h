@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QHash>
+#include <QPixmap>
+#include <QRegion>
+#include <QString>
+
+namespace kvrm::ui {
+
+// The colour of the skin that is see-through.
+inline constexpr int kSkinTransparentRed = 128;
+
+// The PNG skin images of the executable by name ("SetS_02"), decoded once, with
+// the skin's maroon (128, 0, 0) made transparent.
+class SkinLibrary {
+ public:
+  // A null pixmap when the resources hold no such image.
+  const QPixmap& Pixmap(const QString& name);
+
+ private:
+  QHash<QString, QPixmap> cache_;
+};
+
+// The part of an image that is not see-through: the window's outline.
+QRegion OpaqueRegion(const QPixmap& pixmap);
+
+}  // namespace kvrm::ui

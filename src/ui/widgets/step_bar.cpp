@@ -1,0 +1,40 @@
+#include "ui/widgets/step_bar.h"
+
+namespace kvrm::ui {
+
+StepBar::StepBar(SkinLibrary& skins, const std::vector<QString>& names, QString off_image,
+                 QString on_image, QWidget* parent)
+    : off_image_(std::move(off_image)), on_image_(std::move(on_image)) {
+  for (const QString& name : names) {
+    auto* step = new SkinPicture(skins, name, parent);
+    step->SetImage(off_image_);
+    steps_.push_back(step);
+  }
+}
+
+void StepBar::SetStepOn(int i, bool on) {
+  if (i < 0 || i >= size()) return;
+  step(i)->SetImage(on ? on_image_ : off_image_);
+}
+
+bool StepBar::StepOn(int i) const {
+  return i >= 0 && i < size() && step(i)->image() == on_image_;
+}
+
+void StepBar::SetVisible(bool visible) {
+  for (SkinPicture* s : steps_) s->setVisible(visible);
+}
+
+void StepBar::Place(int x, int y, int gap, bool upward) {
+  if (steps_.empty()) return;
+  const QSize size = steps_.front()->size();
+  for (int i = 0; i < this->size(); ++i) {
+    if (upward) {
+      step(i)->move(x, y - i * (size.height() + gap));
+    } else {
+      step(i)->move(x + i * (size.width() + gap), y);
+    }
+  }
+}
+
+}  // namespace kvrm::ui
