@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -70,6 +71,11 @@ class DeviceSession {
   void WriteFireMacroBlock();
   // Reads the User section back from the mouse into its copy.
   void RefreshProfileParameter();
+  // The byte the firmware changes itself when its profile or DPI key is used:
+  // User byte 0 or 2, read alone from the mouse into the copy. Nullopt (and
+  // the copy kept) when it cannot be read.
+  std::optional<uint8_t> ReadCurrentProfileByte();
+  std::optional<uint8_t> ReadCurrentDpiLevelByte();
 
   // --- Whole configuration ----------------------------------------------
   // Factory configuration 1, 2 or 3 of the identified variant; 2 and 3 restart.
@@ -118,6 +124,7 @@ class DeviceSession {
   void KeepPatchCode(ConfigImage& image) const;
   void WriteWholeImage();
   void WriteProfileSectionsAndFireKeysImpl(bool with_fire_keys);
+  std::optional<uint8_t> ReadUserByte(int byte);
   // The fire macro block with the names and rows of the copies in place.
   std::vector<uint8_t> AssembleFireBlock() const;
 

@@ -120,4 +120,17 @@ void DeviceSession::RefreshProfileParameter() {
   }
 }
 
+std::optional<uint8_t> DeviceSession::ReadUserByte(int byte) {
+  std::array<uint8_t, 1> value;
+  if (!commands_.ReadBlockQuiet(static_cast<uint16_t>(layout::kUserOffset + byte), 1, value)) {
+    return std::nullopt;
+  }
+  copies_.user[static_cast<size_t>(byte)] = value[0];
+  return value[0];
+}
+
+std::optional<uint8_t> DeviceSession::ReadCurrentProfileByte() { return ReadUserByte(0); }
+
+std::optional<uint8_t> DeviceSession::ReadCurrentDpiLevelByte() { return ReadUserByte(2); }
+
 }  // namespace kvrm

@@ -113,6 +113,20 @@ TEST_F(SessionWritesTest, ReadBackWithoutTheMouseKeepsTheUserCopy) {
   EXPECT_EQ(session.copies().user, before);
 }
 
+TEST_F(SessionWritesTest, TheFirmwaresOwnProfileAndDpiChangesAreReadByteByByte) {
+  StartWithMouse();
+  mouse->memory()[164] = 0x02;
+  mouse->memory()[166] = 0x05;
+  EXPECT_EQ(session.ReadCurrentProfileByte(), 0x02);
+  EXPECT_EQ(session.ReadCurrentDpiLevelByte(), 0x05);
+  EXPECT_THAT(Sent(), ElementsAre("> 40 09 00 A4 00 01 00 00", "> 40 09 00 A6 00 01 00 00"));
+  EXPECT_EQ(session.copies().user[0], 0x02);
+  EXPECT_EQ(session.copies().user[2], 0x05);
+  session.link().ForgetDevice();
+  EXPECT_FALSE(session.ReadCurrentDpiLevelByte());
+  EXPECT_EQ(session.copies().user[2], 0x05);
+}
+
 TEST_F(SessionWritesTest, HeaderButtonsWithoutTheMouseShowFindingTheDevice) {
   session.Start();
   for (int n = 1; n <= 3; ++n) EXPECT_FALSE(session.DefaultParameterConfirm(n));
