@@ -67,7 +67,7 @@ void LoadingWindow::paintEvent(QPaintEvent*) {
     const double angle = 2 * M_PI * i / kSpokes;
     // The spoke just passed is brightest; the ones behind it fade out.
     const int age = ((lead - i) % kSpokes + kSpokes) % kSpokes;
-    QColor colour(220, 30, 30);
+    QColor colour(40, 200, 220);
     colour.setAlphaF(1.0 - 0.075 * age);
     painter.setBrush(colour);
     painter.setPen(Qt::NoPen);

@@ -254,7 +254,7 @@ void MainWindow::FitWindowToEngineerPage() {
 }
 
 void MainWindow::ApplyMask() {
-  const QRegion outline = OpaqueRegion(skins_.Pixmap(container(1).background()->image()));
+  const QRegion& outline = skins_.Outline(container(1).background()->image());
   if (outline.isEmpty()) {
     clearMask();
   } else {

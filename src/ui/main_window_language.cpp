@@ -2,14 +2,11 @@
 #include <QApplication>
 
 #include "texts/layout_keys.h"
+#include "ui/layout_rules.h"
 #include "ui/main_window.h"
 
 namespace kvrm::ui {
 namespace {
-
-QColor ColourOf(const Rgb& rgb) {
-  return QColor(rgb.r, rgb.g, rgb.b);
-}
 
 // The language keys of the header captions.
 struct CaptionKey {
@@ -27,16 +24,6 @@ constexpr CaptionKey kHeaderCaptions[] = {
 // language buttons) rather than A (the confirm buttons).
 bool TakesStyleB(const QString& name) {
   return !name.startsWith("Confirm");
-}
-
-void SetCaptionStyle(QLabel* label, const QString& family, int size, const QColor& colour) {
-  QFont font = label->font();
-  if (!family.isEmpty()) font.setFamily(family);
-  if (size > 0) font.setPointSize(size);
-  label->setFont(font);
-  QPalette colours = label->palette();
-  colours.setColor(QPalette::WindowText, colour);
-  label->setPalette(colours);
 }
 
 }  // namespace
@@ -81,30 +68,20 @@ void MainWindow::ApplyLayout(const Layout& layout) {
   for (size_t i = 0; i < kChromeButtonCount; ++i) {
     const auto& keys = layout_keys::kChromeButtons[i];
     const QString name = QString::fromUtf8(keys.name.data(), static_cast<int>(keys.name.size()));
-    const Switchable& element = layout.chrome[i];
-    header_->SetVisible(name, element.shown);
-    if (!element.shown) continue;
     const TextStyle& style = TakesStyleB(name) ? layout.text.b : layout.text.a;
     for (int copy = 1; copy <= kHeaderCopies; ++copy) {
       ImageButton& button = header_->Button(name, copy);
-      button.picture()->move(element.at.x, element.at.y);
-      const CaptionBox box =
-          ChromeCaption(layout, keys.inset_caption, element.at, button.picture()->width());
-      button.label()->setGeometry(box.x, element.at.y, box.width, button.picture()->height());
-      SetCaptionStyle(button.label(), QString(), style.size, ColourOf(style.colour));
+      ApplySwitchable(button, layout.chrome[i], layout, keys.inset_caption);
+      if (layout.chrome[i].shown) ApplyTextStyle(*button.label(), style);
     }
   }
   // The engineer button is not in the layouts: fixed place, shown only on request.
+  const bool engineer = settings_.engineer_enable || services_.engineer_button;
   for (int copy = 1; copy <= kHeaderCopies; ++copy) {
     ImageButton& button = header_->Button("Engineer", copy);
-    button.picture()->move(kEngineerButtonPlace.x, kEngineerButtonPlace.y);
-    const CaptionBox box =
-        ChromeCaption(layout, true, kEngineerButtonPlace, button.picture()->width());
-    button.label()->setGeometry(box.x, kEngineerButtonPlace.y, box.width,
-                                button.picture()->height());
-    SetCaptionStyle(button.label(), QString(), layout.text.b.size, ColourOf(layout.text.b.colour));
+    ApplySwitchable(button, {engineer, kEngineerButtonPlace}, layout, true);
+    ApplyTextStyle(*button.label(), layout.text.b);
   }
-  header_->SetVisible("Engineer", settings_.engineer_enable || services_.engineer_button);
   header_->Place("Web", settings_.web_x, settings_.web_y);
   header_->SetVisible("Web", true);
 
@@ -122,18 +99,14 @@ void MainWindow::ApplyLayout(const Layout& layout) {
     if (!element.shown) continue;
     picture->setGeometry(element.at.x, element.at.y, layout.key_width, picture->height());
     caption->setGeometry(picture->geometry());
-    SetCaptionStyle(caption, QString(), layout.text.c.size, ColourOf(layout.text.c.colour));
+    ApplyTextStyle(*caption, layout.text.c);
   }
 }
 
 void MainWindow::ApplyLanguage() {
   const QString font = Text("FontName");
-  for (CaptionLabel* label : header_->Labels())
-    SetCaptionStyle(label, font, 0, label->palette().color(QPalette::WindowText));
-  for (int n = 1; n <= kKeyLabels; ++n) {
-    CaptionLabel* label = key_page_->key_label(n);
-    SetCaptionStyle(label, font, 0, label->palette().color(QPalette::WindowText));
-  }
+  for (CaptionLabel* label : header_->Labels()) ApplyFontName(*label, font);
+  for (int n = 1; n <= kKeyLabels; ++n) ApplyFontName(*key_page_->key_label(n), font);
   for (const CaptionKey& caption : kHeaderCaptions) {
     header_->SetCaption(caption.button, Text(caption.key));
   }

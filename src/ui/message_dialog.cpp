@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/widgets/image_button.h"
 
@@ -12,6 +13,7 @@ namespace kvrm::ui {
 namespace {
 
 constexpr int kMinWidth = 300;
+constexpr int kMaxWidth = 600;
 constexpr int kMargin = 24;
 const QColor kPanel(24, 24, 28);
 const QColor kBorder(150, 20, 20);
@@ -54,8 +56,11 @@ MessageDialog::MessageDialog(SkinLibrary& skins, const QString& text, const QStr
   layout->setSpacing(kMargin / 2);
   layout->addWidget(message);
   layout->addWidget(holder, 0, Qt::AlignHCenter);
+  // The dialog keeps the size of its skin unless the text needs more width.
+  const QSize skin = skins_.Pixmap("Msg").size();
   const int text_width = QFontMetrics(font).horizontalAdvance(text) + 2 * kMargin;
-  setMinimumWidth(std::max(kMinWidth, std::min(text_width, 600)));
+  setMinimumSize(std::max({kMinWidth, skin.width(), std::min(text_width, kMaxWidth)}),
+                 skin.height());
   adjustSize();
   if (over) move(over->geometry().center() - rect().center());
 }

@@ -23,8 +23,8 @@ QImage WithMaroonTransparent(QImage image) {
 }  // namespace
 
 const QPixmap& SkinLibrary::Pixmap(const QString& name) {
-  auto it = cache_.find(name);
-  if (it != cache_.end()) return *it;
+  auto it = pixmaps_.find(name);
+  if (it != pixmaps_.end()) return *it;
   QPixmap pixmap;
   const auto bytes = FindResource(kPng, name.toStdString());
   if (!bytes.empty()) {
@@ -33,13 +33,18 @@ const QPixmap& SkinLibrary::Pixmap(const QString& name) {
       pixmap = QPixmap::fromImage(WithMaroonTransparent(std::move(image)));
     }
   }
-  return *cache_.insert(name, pixmap);
+  return *pixmaps_.insert(name, pixmap);
 }
 
-QRegion OpaqueRegion(const QPixmap& pixmap) {
-  if (pixmap.isNull()) return {};
-  if (!pixmap.hasAlphaChannel()) return QRegion(pixmap.rect());
-  return QRegion(pixmap.mask());
+const QRegion& SkinLibrary::Outline(const QString& name) {
+  auto it = outlines_.find(name);
+  if (it != outlines_.end()) return *it;
+  const QPixmap& pixmap = Pixmap(name);
+  QRegion outline;
+  if (!pixmap.isNull()) {
+    outline = pixmap.hasAlphaChannel() ? QRegion(pixmap.mask()) : QRegion(pixmap.rect());
+  }
+  return *outlines_.insert(name, outline);
 }
 
 }  // namespace kvrm::ui

@@ -16,12 +16,13 @@ class SkinLibrary {
  public:
   // A null pixmap when the resources hold no such image.
   const QPixmap& Pixmap(const QString& name);
+  // The part of the image that is not see-through: the window's outline when
+  // the image is the background. Empty for a missing image.
+  const QRegion& Outline(const QString& name);
 
  private:
-  QHash<QString, QPixmap> cache_;
+  QHash<QString, QPixmap> pixmaps_;
+  QHash<QString, QRegion> outlines_;
 };
-
-// The part of an image that is not see-through: the window's outline.
-QRegion OpaqueRegion(const QPixmap& pixmap);
 
 }  // namespace kvrm::ui

@@ -25,15 +25,12 @@ void StepBar::SetVisible(bool visible) {
   for (SkinPicture* s : steps_) s->setVisible(visible);
 }
 
-void StepBar::Place(int x, int y, int gap, bool upward) {
+void StepBar::Place(const kvrm::Place& scale, bool upward) {
   if (steps_.empty()) return;
-  const QSize size = steps_.front()->size();
-  for (int i = 0; i < this->size(); ++i) {
-    if (upward) {
-      step(i)->move(x, y - i * (size.height() + gap));
-    } else {
-      step(i)->move(x + i * (size.width() + gap), y);
-    }
+  const QSize first = steps_.front()->size();
+  for (int i = 0; i < size(); ++i) {
+    const Point at = StepPlace(scale, i + 1, first.width(), first.height(), upward);
+    step(i)->move(at.x, at.y);
   }
 }
 

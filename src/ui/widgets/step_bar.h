@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "texts/layout_config.h"
 #include "ui/skin_library.h"
 #include "ui/widgets/skin_picture.h"
 
@@ -23,9 +24,9 @@ class StepBar {
   bool StepOn(int i) const;
   void SetVisible(bool visible);
 
-  // Step i (from 0) at x + i * (step width + gap), y; or, upward, at x and
-  // y - i * (step height + gap). The first step's size is every step's size.
-  void Place(int x, int y, int gap, bool upward);
+  // Every step where the scale's place puts it, rightward or upward by the
+  // scale's step distance; the first step's size is every step's size.
+  void Place(const kvrm::Place& scale, bool upward);
 
  private:
   std::vector<SkinPicture*> steps_;
