@@ -21,13 +21,14 @@ class PresenceTimers : public QObject, public TimerScheduler {
   void SetTick(std::function<void()> tick) { tick_ = std::move(tick); }
   void SetEnabled(PresenceTimer timer, bool enabled) override;
   bool IsEnabled(PresenceTimer timer) const override;
+  // What both timers run: the tick, unless an operation of the mouse is open.
+  void Tick();
 
  Q_SIGNALS:
   // After every tick that ran.
   void ticked();
 
  private:
-  void Tick();
   QTimer& TimerOf(PresenceTimer timer);
   const QTimer& TimerOf(PresenceTimer timer) const;
 

@@ -6,7 +6,6 @@
 #include "common/resources.h"
 
 namespace kvrm::ui {
-namespace {
 
 QImage WithMaroonTransparent(QImage image) {
   image = image.convertToFormat(QImage::Format_ARGB32);
@@ -19,8 +18,6 @@ QImage WithMaroonTransparent(QImage image) {
   }
   return image;
 }
-
-}  // namespace
 
 const QPixmap& SkinLibrary::Pixmap(const QString& name) {
   auto it = pixmaps_.find(name);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QImage>
 #include <QPixmap>
 #include <QRegion>
 #include <QString>
@@ -9,6 +10,9 @@ namespace kvrm::ui {
 
 // The colour of the skin that is see-through.
 inline constexpr int kSkinTransparentRed = 128;
+
+// The image with every pixel of the skin's maroon (128, 0, 0) see-through.
+QImage WithMaroonTransparent(QImage image);
 
 // The PNG skin images of the executable by name ("SetS_02"), decoded once, with
 // the skin's maroon (128, 0, 0) made transparent.
