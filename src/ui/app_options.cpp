@@ -19,16 +19,13 @@ std::optional<int> ParsePage(const std::string& text) {
 std::optional<AppOptions> ParseAppOptions(const std::vector<std::string>& args,
                                           std::string* error) {
   AppOptions options;
-  bool simulation_named = false;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     const std::string next = i + 1 < args.size() ? args[i + 1] : std::string();
     switch (ParseSimulationOption(arg, next, &options.simulation, error)) {
       case OptionParse::kTaken:
-        simulation_named = true;
         continue;
       case OptionParse::kTakenWithNext:
-        simulation_named = true;
         ++i;
         continue;
       case OptionParse::kError:
@@ -72,10 +69,8 @@ std::optional<AppOptions> ParseAppOptions(const std::vector<std::string>& args,
       return std::nullopt;
     }
   }
-  if (options.unattended() && !simulation_named && !options.no_device) {
-    options.simulation.enabled = true;
-  }
-  if (options.no_device) options.simulation.enabled = false;
+  options.simulation.enabled =
+      !options.no_device && (options.simulation.enabled || options.unattended());
   return options;
 }
 

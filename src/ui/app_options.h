@@ -25,8 +25,8 @@ struct AppOptions {
 };
 
 // Parses the arguments after the program name; nullopt with a one-line error.
-// --screenshot and --script put the simulated mouse in unless a simulation
-// option or --no-device says otherwise.
+// --screenshot and --script always run against the simulated mouse (of the
+// variant --simulate names), or with --no-device against a bus without it.
 std::optional<AppOptions> ParseAppOptions(const std::vector<std::string>& args, std::string* error);
 
 const char* AppUsage();

@@ -44,8 +44,13 @@ TEST(AppOptionsTest, UnattendedRunsSimulateUnlessToldOtherwise) {
   ASSERT_TRUE(options);
   EXPECT_FALSE(options->simulation.enabled);
   EXPECT_TRUE(options->no_device);
+  options = ParseAppOptions({"--script", "s.txt", "--sim-image", "m.bin"}, &error);
+  ASSERT_TRUE(options);
+  EXPECT_TRUE(options->simulation.enabled);
+  EXPECT_EQ(options->simulation.image_path, "m.bin");
   options = ParseAppOptions({"--simulate=4230C", "--sim-log", "l.txt"}, &error);
   ASSERT_TRUE(options);
+  EXPECT_TRUE(options->simulation.enabled);
   EXPECT_EQ(options->simulation.variant, "4230C");
   EXPECT_EQ(options->simulation.log_path, "l.txt");
   options = ParseAppOptions({}, &error);
