@@ -127,15 +127,6 @@ std::string Address(uint16_t address) {
   return Hex(address, 4);
 }
 
-std::vector<DeviceMacroRef> MacroRefs(const DeviceMacroTable& table) {
-  std::vector<DeviceMacroRef> refs;
-  for (const DeviceMacro& macro : table.slots) {
-    refs.push_back(
-        {macro.address, static_cast<uint16_t>(macro.record_length), MacroNameText(macro.name)});
-  }
-  return refs;
-}
-
 Json ItemsJson(const MacroList& list) {
   Json items = Json::array();
   for (int i = 0; i < ListItemCount(list); ++i) {
@@ -484,7 +475,7 @@ int Remove(Context& ctx, const Args& args) {
     }
   }
   KeyNamingState after_naming = keys.naming;
-  after_naming.device_macros = MacroRefs(after);
+  after_naming.device_macros = DeviceMacroRefs(after);
   StoreCodeChanges(ctx, keys, profiles, keys.combo_keys, after_naming, texts.CurrentTable());
   ctx.session.WriteProfileSections();
   return SendMacroArea(ctx) ? kOk : kFailed;

@@ -13,15 +13,6 @@
 namespace kvrm::cli {
 namespace {
 
-std::vector<DeviceMacroRef> DeviceMacroRefs(const MacroArea& area) {
-  std::vector<DeviceMacroRef> refs;
-  for (const DeviceMacro& macro : ParseMacroArea(area).slots) {
-    refs.push_back(
-        {macro.address, static_cast<uint16_t>(macro.record_length), MacroNameText(macro.name)});
-  }
-  return refs;
-}
-
 std::string SlotLabel(int profile, int slot) {
   return "Profile " + std::to_string(profile + 1) + " slot " + std::to_string(slot + 1);
 }
@@ -29,37 +20,9 @@ std::string SlotLabel(int profile, int slot) {
 }  // namespace
 
 MouseKeys ReadMouseKeys(DeviceSession& session, const LanguageTable& texts) {
-  const SectionCopies& copies = session.copies();
-  MouseKeys keys;
-  keys.profiles = ProfileKeyCodesOf(copies);
-  keys.combo_keys = ComboKeyCodesOf(copies);
-  keys.active_profile = user::ActiveProfile(copies.user);
-
-  KeyNamingState& naming = keys.naming;
-  naming.fire_keys = FireKeySettingsFromBlock(copies.fire_keys);
-  naming.variant = session.chip_variant();
-  naming.device_macros = DeviceMacroRefs(copies.macro_area);
   CustomGunKeys gun_keys(DataFolder(""));
   gun_keys.Load();
-  naming.fire_macro_file_loaded = gun_keys.loaded();
-  for (int n = 0; n < kFireMacroSlots; ++n) naming.fire_macro_codes[n].bytes = gun_keys.codes()[n];
-
-  keys.names = RefreshKeyNames(keys.profiles, keys.combo_keys, naming, texts);
-  for (int k = 0; k < kFireKeyCount; ++k) {
-    if (keys.names.fire_key_continuous[k]) {
-      naming.fire_keys[k].continuous = *keys.names.fire_key_continuous[k];
-    }
-  }
-  naming.fire_keys =
-      RefreshFireKey(naming.fire_keys, keys.active_profile, keys.names, keys.profiles);
-  const AimDisplay aim = RefreshAIMKey(keys.active_profile, keys.names, keys.profiles);
-  if (aim.has_aim_key && aim.level_index < kDpiValueCount) naming.aim_level_index = aim.level_index;
-
-  keys.combo.led_mode_combo = TLRefreshLEDModeFun(keys.profiles, keys.names);
-  keys.combo = TLRefreshFireFun(keys.combo, keys.profiles, keys.names);
-  keys.selectors = RefreshFireFun(keys.selectors, keys.profiles, keys.names);
-  naming.combo_flags = keys.selectors.functions;
-  return keys;
+  return DeriveMouseKeys(session.copies(), &gun_keys, texts);
 }
 
 std::string DescribeCode(KeyCode code, const KeyNamingState& naming, const LanguageTable& texts) {

@@ -10,27 +10,14 @@
 #include "keys/combo_keys.h"
 #include "keys/key_code.h"
 #include "keys/key_names.h"
+#include "keys/mouse_keys.h"
 #include "settings/byte_write.h"
 #include "texts/language_table.h"
 
 namespace kvrm::cli {
 
-// The codes of the mouse as the pages see them after a read: the naming
-// inputs, the display names and the three combo settings derived from them.
-struct MouseKeys {
-  ProfileKeyCodes profiles{};
-  ComboKeyCodes combo_keys{};
-  KeyNamingState naming;
-  KeyNames names;
-  ComboSettings combo;
-  ComboFlagSelectors selectors;
-  int active_profile = 0;  // 0..2
-};
-
-// Derives them from the session's copies in the order of the whole refresh:
-// fire keys from their block, names, continuous flags from the codes, aim DPI
-// of the active profile, combo settings and flags. The custom gun keys come
-// from "Fire Macro.bin" in the data folder.
+// The mouse's keys as the pages derive them after a read (see DeriveMouseKeys),
+// with the custom gun keys of "Fire Macro.bin" in the data folder.
 MouseKeys ReadMouseKeys(DeviceSession& session, const LanguageTable& texts);
 
 // "09010000 (DPI +)", or the code alone when it has no name.

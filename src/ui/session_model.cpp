@@ -1,8 +1,6 @@
 #include "ui/session_model.h"
 
-#include "macros/device_macros.h"
-#include "macros/macro_name.h"
-#include "settings/fire_keys.h"
+#include "keys/mouse_keys.h"
 
 namespace kvrm::ui {
 
@@ -49,22 +47,7 @@ void SessionModel::ShowNoDeviceMessage() {
 }
 
 KeyNamingState SessionModel::NamingState() {
-  const SectionCopies& copies = session_.copies();
-  KeyNamingState state;
-  state.fire_keys = FireKeySettingsFromBlock(copies.fire_keys);
-  state.variant = session_.chip_variant();
-  for (const DeviceMacro& macro : ParseMacroArea(copies.macro_area).slots) {
-    state.device_macros.push_back(
-        {macro.address, static_cast<uint16_t>(macro.record_length), MacroNameText(macro.name)});
-  }
-  if (gun_keys_) {
-    state.fire_macro_file_loaded = gun_keys_->loaded();
-    for (int n = 0; n < kFireMacroSlots; ++n) {
-      state.fire_macro_codes[static_cast<size_t>(n)].bytes =
-          gun_keys_->codes()[static_cast<size_t>(n)];
-    }
-  }
-  return state;
+  return DeriveMouseKeys(session_.copies(), gun_keys_.get(), languages_.CurrentTable()).naming;
 }
 
 KeyNames SessionModel::CurrentKeyNames() {
