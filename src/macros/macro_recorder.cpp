@@ -44,25 +44,7 @@ void MacroRecorder::SetAutoStopHandler(std::function<void()> handler) {
 }
 
 void MacroRecorder::Start(RecorderSettings settings, RecorderEventSource* source) {
-  {
-    std::lock_guard lock(mutex_);
-    settings_ = settings;
-    settings_.fixed_delay_ms = std::clamp(settings.fixed_delay_ms, kMinDelayMs, kMaxDelayMs);
-    list_.clear();
-    insert_mode_ = false;
-    selected_item_ = -1;
-    last_tick_.reset();
-    byte_count_ = 0;
-    last_key_ = -1;
-    keys_down_ = 0;
-    full_ = false;
-    stop_requested_ = false;
-  }
-  for (auto& flag : flags_) flag = false;
-  key_counter_ = KeyMessageCounter{};
-  recording_ = true;
-  source_ = source;
-  if (source_) source_->Start(*this);
+  Begin(settings, MacroList{}, false, InsertSide{}, -1, 0, source);
 }
 
 bool MacroRecorder::StartInsert(MacroList list, int selected_item, InsertSide side,
@@ -70,17 +52,26 @@ bool MacroRecorder::StartInsert(MacroList list, int selected_item, InsertSide si
   if (selected_item < 0 || selected_item >= ListItemCount(list)) return false;
   const int count = static_cast<int>(EventBytesOfLines(list));
   if (count + Reserve(settings.delay_mode) >= kByteBudget) return false;
+  Begin(settings, std::move(list), true, side, selected_item, count, source);
+  return true;
+}
+
+void MacroRecorder::Begin(RecorderSettings settings, MacroList list, bool insert_mode,
+                          InsertSide side, int selected_item, int byte_count,
+                          RecorderEventSource* source) {
   {
     std::lock_guard lock(mutex_);
     settings_ = settings;
     settings_.fixed_delay_ms = std::clamp(settings.fixed_delay_ms, kMinDelayMs, kMaxDelayMs);
     list_ = std::move(list);
-    insert_mode_ = true;
-    insert_side_ = side;
-    insert_position_ = selected_item;
+    insert_mode_ = insert_mode;
+    if (insert_mode) {
+      insert_side_ = side;
+      insert_position_ = selected_item;
+    }
     selected_item_ = selected_item;
     last_tick_.reset();
-    byte_count_ = count;
+    byte_count_ = byte_count;
     last_key_ = -1;
     keys_down_ = 0;
     full_ = false;
@@ -91,7 +82,6 @@ bool MacroRecorder::StartInsert(MacroList list, int selected_item, InsertSide si
   recording_ = true;
   source_ = source;
   if (source_) source_->Start(*this);
-  return true;
 }
 
 MacroList MacroRecorder::Stop() {

@@ -116,6 +116,9 @@ class MacroRecorder : public RecorderInput {
   int byte_count() const;
 
  private:
+  // Both starts: a fresh or given list, and the state of a new recording.
+  void Begin(RecorderSettings settings, MacroList list, bool insert_mode, InsertSide side,
+             int selected_item, int byte_count, RecorderEventSource* source);
   bool PressFits() const;
   bool ReleaseFits(int cost) const;
   int DelayCost() const;
